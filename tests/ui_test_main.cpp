@@ -1,0 +1,12 @@
+// main() of the UI test binaries: Qt runs offscreen, set before QApplication exists (test
+// discovery runs the binary at build time, without a display).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
