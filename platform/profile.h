@@ -33,4 +33,8 @@ bool profile_write_struct(const char* section, const char* key, const void* data
 std::vector<std::string> profile_section_names(const char* file);
 std::vector<std::string> profile_section_lines(const char* section, const char* file);
 
+// Reads reuse a parsed file while it is provably unchanged. Off, every read re-reads and
+// re-parses the file (benchmarks compare both); on by default.
+void profile_set_cache_enabled(bool enabled);
+
 } // namespace platform
