@@ -1,5 +1,4 @@
 // Path building and recursive folder deletion.
-#include "reefkit/reef_internal.h"
 #include "reefkit/reefkit.h"
 
 #include <cstring>
@@ -7,18 +6,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace reefkit {
-
-bool copy_path(const std::string& path, char* out)
-{
-    if (!out || path.size() >= REEF_PATH_SIZE)
-        return false;
-    std::memcpy(out, path.c_str(), path.size() + 1);
-    return true;
-}
-
-} // namespace reefkit
 
 namespace {
 

@@ -1,4 +1,5 @@
 // Reading and writing single profile values: texts, paths and integers.
+#include "reefkit/reef_internal.h"
 #include "reefkit/reefkit.h"
 
 #include "platform/profile.h"
@@ -99,7 +100,7 @@ int get_prof_time(const char* section, const char* key, const char* file)
 
 int set_prof_time(const char* section, const char* key, int value, const char* file)
 {
-    std::string text = std::to_string(value);
+    std::string text = reefkit::decimal(value);
     return flag(platform::profile_write_string(section, key, text.c_str(), file));
 }
 

@@ -15,6 +15,17 @@ std::optional<std::string> log_conf_path(int type);
 std::optional<std::string> log_file_path(int type, int number);
 std::optional<std::string> user_config_path();
 
+// Result codes of the log-suite configuration.
+constexpr int kNotLocated = -2004;
+constexpr int kUserConfWriteFailed = -2005;
+constexpr int kNotSet = -2006;
+constexpr int kLogConfWriteFailed = -2007;
+constexpr int kAlbumWriteFailed = -2009;
+
+// Decimal text of a number. (The standard library's conversion would drag an exported
+// template static into the library's symbol table.)
+std::string decimal(int number);
+
 // The family's shared profile file.
 constexpr const char* kFamilyProfile = "SEAGLASS.INI";
 
