@@ -1,10 +1,12 @@
 #include "platform/profile.h"
 #include "tests/platform/temp_config.h"
 
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -195,6 +197,34 @@ TEST_F(Profile, TwoProcessesWritingAtOnceLoseNothing)
             std::string key = prefix + std::to_string(i);
             EXPECT_EQ(read("S", key.c_str(), file.c_str()), key);
         }
+}
+
+// Readers on several threads share the cache while the file keeps changing: each sees
+// whole values only, never an older one after a newer one.
+TEST_F(Profile, ThreadsReadWhileTheFileChanges)
+{
+    std::string file = path("threads.ini");
+    ASSERT_TRUE(profile_write_string("S", "n", "1000", file.c_str()));
+    std::atomic<bool> done{false};
+    std::atomic<int> faults{0};
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 4; ++t)
+        readers.emplace_back([&] {
+            int last = 0;
+            while (!done) {
+                int now = profile_read_int("S", "n", -1, file.c_str());
+                if (now < last || now < 1000 || now > 1100)
+                    ++faults;
+                last = now;
+            }
+        });
+    for (int i = 1001; i <= 1100; ++i)
+        profile_write_string("S", "n", std::to_string(i).c_str(), file.c_str());
+    done = true;
+    for (auto& reader : readers)
+        reader.join();
+    EXPECT_EQ(faults, 0);
+    EXPECT_EQ(profile_read_int("S", "n", -1, file.c_str()), 1100);
 }
 
 } // namespace
