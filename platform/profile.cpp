@@ -9,8 +9,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <pwd.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
@@ -63,7 +65,11 @@ std::string family_profile_dir()
     if (config && config[0] == '/')
         return std::string(config) + "/seaglass";
     const char* home = std::getenv("HOME");
-    return std::string(home ? home : "") + "/.config/seaglass";
+    if (!home || !*home) {
+        const passwd* user = ::getpwuid(::getuid());
+        home = user ? user->pw_dir : "";
+    }
+    return std::string(home) + "/.config/seaglass";
 }
 
 std::string profile_path(const std::string& file)

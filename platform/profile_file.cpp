@@ -217,8 +217,12 @@ bool profile_update(const std::string& path, const std::function<bool(IniDocumen
 {
     std::string lock_path = path + ".lock";
     Fd lock(::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (lock.get() < 0)
-        return false;
+    if (lock.get() < 0) {
+        // In a missing folder there is no file: removing something from it changes nothing
+        // and succeeds; anything else fails.
+        IniDocument none;
+        return errno == ENOENT && !change(none);
+    }
     while (::flock(lock.get(), LOCK_EX) != 0)
         if (errno != EINTR)
             return false;

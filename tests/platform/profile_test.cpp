@@ -94,6 +94,9 @@ TEST_F(Profile, DeletingWhatIsMissingSucceedsWithoutCreatingTheFile)
     EXPECT_TRUE(profile_write_string("S", "k", nullptr, file.c_str()));
     EXPECT_TRUE(profile_write_string("S", nullptr, nullptr, file.c_str()));
     EXPECT_FALSE(std::filesystem::exists(file));
+    std::string nowhere = path("no/such/folder/x.ini");
+    EXPECT_TRUE(profile_write_string("S", "k", nullptr, nowhere.c_str()));
+    EXPECT_TRUE(profile_write_string("S", nullptr, nullptr, nowhere.c_str()));
 }
 
 TEST_F(Profile, RefusesTextsThatWouldNotReadBack)
