@@ -17,8 +17,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -86,6 +88,18 @@ QString text(int number)
     return ReefCommonData->GetMessageText(number);
 }
 
+// Six captions share the tab row; narrower margins beside each caption keep them all in view.
+class CompactTabStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 10;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 } // namespace
 
 TFormPGM::TFormPGM(QWidget* parent) : QMainWindow(parent)
@@ -99,6 +113,9 @@ TFormPGM::TFormPGM(QWidget* parent) : QMainWindow(parent)
     PnlMain->setWordWrap(true);
     setCentralWidget(PnlMain);
     PTabSystem = place<QTabWidget>(PnlMain, "PTabSystem", 7, 8, 561, 289);
+    auto* compact = new CompactTabStyle;
+    compact->setParent(PTabSystem->tabBar());
+    PTabSystem->tabBar()->setStyle(compact);
     TabAlarm = new QWidget;
     TabTravel = new QWidget;
     TabDest = new QWidget;
@@ -319,8 +336,8 @@ void TFormPGM::buildDiveTab()
     LblDDDep = place<QLabel>(GrpDivDepth, "LblDDDep", 12, 54, 110, 18);
     CbxDDDep = dropDown(GrpDivDepth, "CbxDDDep", 126, 52, 60, 16);
     LblDDUnit = literalLabel(GrpDivDepth, "LblDDUnit", "m", 192, 54, 40, 18);
-    LblDDCnt = place<QLabel>(GrpDivDepth, "LblDDCnt", 12, 86, 110, 18);
-    CmbDiveAlCnt = dropDown(GrpDivDepth, "CmbDiveAlCnt", 126, 84, 60, 6);
+    LblDDCnt = place<QLabel>(GrpDivDepth, "LblDDCnt", 12, 86, 130, 18);
+    CmbDiveAlCnt = dropDown(GrpDivDepth, "CmbDiveAlCnt", 146, 84, 60, 6);
     BtnDDSel = place<QPushButton>(GrpDivDepth, "BtnDDSel", 12, 116, 90, 25);
     ImgDivDepth = place<QLabel>(GrpDivDepth, "ImgDivDepth", 112, 116, 80, 25);
     LblDivDepth = place<QLabel>(GrpDivDepth, "LblDivDepth", 112, 116, 80, 25);

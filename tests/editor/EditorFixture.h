@@ -1,0 +1,40 @@
+// A main window built in a scratch configuration home, with a recording seam.
+#pragma once
+
+#include "app/CommonData.h"
+#include "editor/TFormPGM.h"
+#include "tests/editor/ScriptedSeam.h"
+#include "tests/platform/temp_config.h"
+
+#include <memory>
+
+class EditorFixture : public TempConfigTest
+{
+protected:
+    void SetUp() override
+    {
+        TempConfigTest::SetUp();
+        std::filesystem::create_directories(root_ / "program");
+    }
+    void TearDown() override
+    {
+        window.reset();
+        TempConfigTest::TearDown();
+    }
+
+    TFormPGM& makeWindow()
+    {
+        window = std::make_unique<TFormPGM>();
+        return *window;
+    }
+
+    // The folder the chooser looks for samples in.
+    std::string useScratchProgramFolder()
+    {
+        ReefCommonData->programDir = (root_ / "program").string() + "/";
+        return ReefCommonData->programDir;
+    }
+
+    ScriptedSeam seam;
+    std::unique_ptr<TFormPGM> window;
+};
