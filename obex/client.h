@@ -57,11 +57,14 @@ private:
     Status exchange(const Packet& request, Packet& response);
     Status send_get_request();
     Status send_put_chunk(bool final_packet);
+    // Body bytes that fit in the next PUT packet beside its other headers.
+    std::size_t put_capacity() const;
     void add_connection_id(Packet& packet) const;
 
     std::unique_ptr<Stream> stream_;
     std::chrono::milliseconds timeout_;
     bool connected_ = false;
+    Status broken_ = Status::ok; // set once the session fell out of step or closed
     std::uint16_t packet_size_ = min_packet_size;
     bool has_connection_id_ = false;
     std::uint32_t connection_id_ = 0;

@@ -24,6 +24,10 @@ int obx_put(int connection, int transfer, const char* data, int length);
 int obx_close(int connection, int transfer);
 int obx_abort(int connection, int transfer);
 
+/* Deadline of each request, in milliseconds, for connections made afterwards (default 10000).
+ * Returns the previous value, or -1 when milliseconds is not positive. */
+int obx_set_timeout(int milliseconds);
+
 #ifdef __cplusplus
 }
 #endif
