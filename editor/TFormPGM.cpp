@@ -157,6 +157,10 @@ TFormPGM::TFormPGM(QWidget* parent) : QMainWindow(parent)
     InterfaceCode = get_prof_time("Config", "Device", "SEAGLASS.INI") == 1 ? 1 : 0;
 
     setWindowTitle(QStringLiteral("Kelpset"));
+    // A fixed window: it can be minimised but neither maximised nor resized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     FormCreate();
 }
