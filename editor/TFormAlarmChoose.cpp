@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QToolButton>
-#include <cstdio>
 #include <filesystem>
 
 namespace {
@@ -84,7 +83,7 @@ TFormAlarmChoose::TFormAlarmChoose(QWidget* owner) : QDialog(owner)
     BtnCancel->setText(ReefCommonData->GetMessageText(137));
     BtnHelp->setText(ReefCommonData->GetMessageText(138));
 
-    samplePattern_ = ReefCommonData->programDir + "SAMPLE/AL%d.WAV";
+    samplePrefix_ = ReefCommonData->programDir + "SAMPLE/AL";
     FormCreate();
 }
 
@@ -119,6 +118,12 @@ void TFormAlarmChoose::checkSound(int sound)
         rdoBeep_[sound]->setChecked(true); // runs RdoBeepClick
 }
 
+std::string TFormAlarmChoose::SampleFile(int sound) const
+{
+    // Joined rather than formatted: the program folder may itself contain '%'.
+    return samplePrefix_ + std::to_string(sound + 1) + ".WAV";
+}
+
 void TFormAlarmChoose::SetSelectedSound(int sound)
 {
     checkSound(sound >= 0 && sound < kSoundCount ? sound : 0);
@@ -135,10 +140,7 @@ void TFormAlarmChoose::UpdateSelection()
     openedSample_.clear();
     if (sound == kSilentSound)
         return;
-    const int needed = std::snprintf(nullptr, 0, samplePattern_.c_str(), sound + 1);
-    std::string file(static_cast<size_t>(needed) + 1, '\0');
-    std::snprintf(file.data(), file.size(), samplePattern_.c_str(), sound + 1);
-    file.resize(static_cast<size_t>(needed));
+    const std::string file = SampleFile(sound);
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
         ReefCommonData->ShowWarning(436, 83, this);

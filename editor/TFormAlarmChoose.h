@@ -64,6 +64,8 @@ public:
     QPushButton* BtnCancel;
     QPushButton* BtnHelp;
 
+    // The sample of a sound: SAMPLE/AL1.WAV for sound 0 ... AL15.WAV for sound 14.
+    std::string SampleFile(int sound) const;
     // The file the player has open; empty when none.
     const std::string& OpenedSample() const { return openedSample_; }
 
@@ -87,6 +89,6 @@ private:
     std::array<QRadioButton*, kSoundCount> rdoBeep_{};
     std::array<ClickableImage*, kSoundCount> imgBeep_{};
     std::array<QPixmap, kSoundCount> ImlBeep;
-    std::string samplePattern_; // program folder + "SAMPLE/AL%d.WAV"
+    std::string samplePrefix_; // program folder + "SAMPLE/AL"; the number and ".WAV" follow
     std::string openedSample_;
 };

@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         TempConfigTest::SetUp();
-        std::filesystem::create_directories(root_ / "program");
+        std::filesystem::create_directories(root_ / "program %s%n");
     }
     void TearDown() override
     {
@@ -29,9 +29,10 @@ protected:
     }
 
     // The folder the chooser looks for samples in.
+    // Its name holds format characters, which must reach the file system as they are.
     std::string useScratchProgramFolder()
     {
-        ReefCommonData->programDir = (root_ / "program").string() + "/";
+        ReefCommonData->programDir = (root_ / "program %s%n").string() + "/";
         return ReefCommonData->programDir;
     }
 
