@@ -25,6 +25,8 @@ protected:
     TFormPGM& makeWindow()
     {
         window = std::make_unique<TFormPGM>();
+        // A notice the common data may show at start (no help viewer) is not the editor's.
+        seam.boxes.clear();
         return *window;
     }
 
