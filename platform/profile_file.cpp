@@ -3,6 +3,7 @@
 #include "platform/profile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <mutex>
 #include <string_view>
@@ -177,6 +178,18 @@ bool replace_file(const std::string& path, const std::string& text, const struct
     return false;
 }
 
+// A profile reached through a symbolic link is rewritten where the link points, so the link
+// stays; writers through either name share one lock.
+std::string resolve_link(const std::string& path)
+{
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (!real)
+        return path;
+    std::string resolved = real;
+    std::free(real);
+    return resolved;
+}
+
 } // namespace
 
 void profile_set_cache_enabled(bool enabled)
@@ -213,8 +226,9 @@ std::shared_ptr<const IniDocument> profile_load(const std::string& path)
     return shared;
 }
 
-bool profile_update(const std::string& path, const std::function<bool(IniDocument&)>& change)
+bool profile_update(const std::string& link, const std::function<bool(IniDocument&)>& change)
 {
+    const std::string path = resolve_link(link);
     std::string lock_path = path + ".lock";
     Fd lock(::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
     if (lock.get() < 0) {
@@ -241,6 +255,7 @@ bool profile_update(const std::string& path, const std::function<bool(IniDocumen
     }
     if (!change(doc))
         return true;
+    cache_forget(link);
     cache_forget(path);
     // The lock is released when its descriptor closes, after the rename.
     return replace_file(path, doc.serialize(), exists ? &previous : nullptr);

@@ -130,6 +130,18 @@ TEST_F(Profile, WritesReplaceTheFileAtomicallyAndKeepItsMode)
         EXPECT_EQ(entry.path().filename().string().find(".profile-"), std::string::npos) << "temp file left";
 }
 
+TEST_F(Profile, WritesThroughASymbolicLinkKeepTheLink)
+{
+    std::string target = path("real.ini");
+    std::string link = path("link.ini");
+    write_file(target, "[S]\nk=v\n");
+    std::filesystem::create_symlink(target, link);
+    ASSERT_TRUE(profile_write_string("S", "k", "w", link.c_str()));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(read_file(target), "[S]\r\nk=w\r\n");
+    EXPECT_EQ(read("S", "k", link.c_str()), "w");
+}
+
 TEST_F(Profile, StructValuesRoundTripAndRejectTampering)
 {
     const unsigned char record[5] = {0, 1, 0x7F, 0x80, 0xFF};
