@@ -126,7 +126,10 @@ Status Client::get_begin(const std::string& name)
     buffer_pos_ = 0;
     get_done_ = false;
     progress_deadline_ = deadline_after(timeout_);
-    return send_get_request();
+    const Status s = send_get_request();
+    if (s != Status::ok)
+        op_ = Op::none;
+    return s;
 }
 
 Status Client::send_get_request()

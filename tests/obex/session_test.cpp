@@ -155,8 +155,15 @@ TEST_F(Session, AbortKeepsTheSessionInStep)
     EXPECT_EQ(handler.files["whole"], data);
 }
 
-TEST_F(Session, CallsOutOfOrderAreStateErrors)
+TEST_F(Session, CallsThatCannotBeSentAreStateErrors)
 {
+    // A name longer than a packet is refused locally and leaves the session usable.
+    const std::string huge(40000, 'n');
+    EXPECT_EQ(client->get_begin(huge), Status::state);
+    EXPECT_EQ(client->put_begin(huge), Status::state);
+    handler.files["ok"] = pattern(2);
+    EXPECT_EQ(fetch("ok"), pattern(2));
+
     std::uint8_t buffer[4];
     std::size_t got = 0;
     bool end = false;
