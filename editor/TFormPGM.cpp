@@ -550,6 +550,7 @@ void TFormPGM::setInitialStates()
 void TFormPGM::FormCreate()
 {
     fillNumbers(CmbTimerMM, 1, 99, 1);
+    CmbTimerMM->setCurrentIndex(-1); // chosen when a settings record is shown
 }
 
 void TFormPGM::closeEvent(QCloseEvent* event)
