@@ -95,7 +95,7 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         if (metric == PM_TabBarTabHSpace)
-            return 10;
+            return 4;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 };

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextLayout>
 #include <QTreeWidget>
@@ -137,6 +138,10 @@ TEST_P(RenderGlyphs, MainWindowTabsAndChooser)
 
     w.DecodeSettingsRecord();
     w.PTabSystem->show();
+    int tabsWidth = 0;
+    for (int i = 0; i < w.PTabSystem->count(); ++i)
+        tabsWidth += w.PTabSystem->tabBar()->tabRect(i).width();
+    EXPECT_LE(tabsWidth, w.PTabSystem->width()) << "the tab captions do not all fit in one row";
     for (int i = 0; i < w.PTabSystem->count(); ++i) {
         w.PTabSystem->setCurrentIndex(i);
         checkAndSave(&w, QStringLiteral("main-") + w.PTabSystem->widget(i)->objectName());
