@@ -1,1 +1,2 @@
-kelpset_fuzz_target(clockfit ${CMAKE_CURRENT_LIST_DIR}/clockfit_fuzz.cpp clockfit)
+# The time-sync file decoder.
+kelpset_fuzz_target(clockfit ${PROJECT_SOURCE_DIR}/tests/clockfit/clockfit_fuzz.cpp clockfit)

@@ -1,1 +1,2 @@
-kelpset_fuzz_target(bmp2krx ${CMAKE_CURRENT_LIST_DIR}/bmp2krx_fuzz.cpp krx)
+# The BMP reader of the picture converter, fed whole files.
+kelpset_fuzz_target(bmp2krx ${PROJECT_SOURCE_DIR}/tests/krx/bmp2krx_fuzz.cpp krx)

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes as a BMP file to the BMP -> KRX converter.
 #include "krx/krx.h"
-#include "tests/fuzz/fuzz_temp_file.h"
+#include "tests/reeflink/fuzz_temp_file.h"
 
 #include <cstring>
 

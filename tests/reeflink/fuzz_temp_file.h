@@ -1,6 +1,6 @@
 // Writes a fuzz input to a per-process temporary file for targets that take a path.
-#ifndef KELPSET_TESTS_FUZZ_TEMP_FILE_H
-#define KELPSET_TESTS_FUZZ_TEMP_FILE_H
+#ifndef KELPSET_TESTS_REEFLINK_FUZZ_TEMP_FILE_H
+#define KELPSET_TESTS_REEFLINK_FUZZ_TEMP_FILE_H
 
 #include <cstdint>
 #include <cstdio>

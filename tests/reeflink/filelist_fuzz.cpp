@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes as filelist.dat to the file-list reader.
 #include "reeflink/reeflink.h"
-#include "tests/fuzz/fuzz_temp_file.h"
+#include "tests/reeflink/fuzz_temp_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
