@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextLayout>
@@ -37,6 +38,22 @@ QString missingGlyphs(const QString& text, const QFont& font)
         }
     }
     return missing.isEmpty() ? QString() : text;
+}
+
+// A caption wider than the fixed place its control was given.
+bool captionCut(const QWidget* w)
+{
+    const auto* label = qobject_cast<const QLabel*>(w);
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    if (const auto* push = qobject_cast<const QPushButton*>(w)) {
+        // A push button's size hint has a minimum width of its own; the text is what counts.
+        QString text = push->text();
+        text.remove(QLatin1Char('&'));
+        return push->fontMetrics().horizontalAdvance(text) + 8 > push->width();
+    }
+    const bool fixedCaption =
+        (label && !label->wordWrap() && !label->text().isEmpty()) || (button && !button->text().isEmpty());
+    return fixedCaption && w->sizeHint().width() > w->width();
 }
 
 struct ShownText
@@ -122,6 +139,11 @@ protected:
             EXPECT_TRUE(missingGlyphs(shown.text, shown.font).isEmpty())
                 << name.toStdString() << ": " << shown.owner.toStdString() << " \""
                 << shown.text.toStdString() << "\" has characters no font can draw";
+        }
+        for (QWidget* child : top->findChildren<QWidget*>()) {
+            if (child->isVisibleTo(top) && captionCut(child))
+                ADD_FAILURE() << name.toStdString() << ": the caption of "
+                              << child->objectName().toStdString() << " is cut off";
         }
         const QString file = QStringLiteral(KELPSET_SCREENS_DIR "/%1-%2.png").arg(name, language());
         EXPECT_TRUE(top->grab().save(file)) << file.toStdString();
