@@ -2,23 +2,19 @@
 // program, work, configuration and log folders.
 #pragma once
 
+#include "platform/os_version.h"
+
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class QWidget;
 class QFont;
+class HelpViewer;
 
-struct OsVersionRecord {
-    uint32_t size;
-    uint32_t majorVersion;
-    uint32_t minorVersion;
-    uint32_t buildNumber;
-    uint32_t platformId;
-    char servicePack[128];
-};
-
-class CommonData {
+class CommonData
+{
 public:
     explicit CommonData(int kind);
     ~CommonData();
@@ -26,9 +22,9 @@ public:
     CommonData& operator=(const CommonData&) = delete;
 
     OsVersionRecord osVersion{};
-    uint32_t locale = 0;       // 1041 = Japanese
-    std::string programDir;    // always ends in '/'
-    std::string workDir;       // no trailing '/'
+    uint32_t locale = 0;    // 1041 = Japanese
+    std::string programDir; // always ends in '/'
+    std::string workDir;    // no trailing '/'
     std::string configDir;
     std::string logDir;
     uint8_t fontCharset = 1;
@@ -44,6 +40,17 @@ public:
     QString GetMessageText(int number) const;
     // Warning box with OK; empty text -> message 97, empty caption -> message 100.
     int ShowWarning(int textNumber, int captionNumber, QWidget* owner) const;
+
+    // Whether help pages lie beside the program; without them ShowHelp does nothing.
+    bool helpAvailable() const { return helpAvailable_; }
+    // The help window once a topic has been shown, else null.
+    HelpViewer* helpViewer() const { return helpViewer_.get(); }
+
+private:
+    void emptyWorkFolder() const;
+
+    bool helpAvailable_ = false;
+    mutable std::unique_ptr<HelpViewer> helpViewer_;
 };
 
 extern "C" CommonData* ReefCommonData;

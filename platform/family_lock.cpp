@@ -1,0 +1,47 @@
+#include "platform/family_lock.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+FamilyLock::~FamilyLock()
+{
+    release();
+}
+
+std::string FamilyLock::path()
+{
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string folder = runtime && *runtime ? runtime : "/tmp";
+    return folder + "/VirudodeRurez2001Family.lock";
+}
+
+bool FamilyLock::acquire()
+{
+    if (held())
+        return true;
+    const int fd = ::open(path().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    int rc;
+    do
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (rc != 0 && errno == EINTR);
+    if (rc != 0) {
+        ::close(fd);
+        return false;
+    }
+    fd_ = fd;
+    return true;
+}
+
+void FamilyLock::release()
+{
+    if (fd_ < 0)
+        return;
+    // Closing the descriptor drops the lock; the file stays for the next program.
+    ::close(fd_);
+    fd_ = -1;
+}
