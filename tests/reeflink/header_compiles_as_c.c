@@ -3,4 +3,7 @@
 #include "krx/krx.h"
 #include "reeflink/reeflink.h"
 
-int reeflink_header_size_in_c(void) { return (int)sizeof(RlDiveResult) + (int)sizeof(KrxHeader); }
+int reeflink_header_size_in_c(void)
+{
+    return (int)sizeof(RlDiveResult) + (int)sizeof(KrxHeader);
+}
