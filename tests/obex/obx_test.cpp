@@ -150,3 +150,30 @@ TEST_F(Obx, GetStopsAskingAgainOnceTheDeadlinePassed)
     obx_disconnect(c);
     peer.join();
 }
+
+TEST_F(Obx, ConnectionsOnSeveralThreadsStayApart)
+{
+    MemoryHandler usb_handler;
+    auto usb = TcpServer::start(usb_handler, "127.0.0.1", 0);
+    ASSERT_NE(usb, nullptr);
+    write_ini("[Interface]\r\n0=tcp:127.0.0.1:" + std::to_string(server->port()) +
+              "\r\n1=tcp:127.0.0.1:" + std::to_string(usb->port()) + "\r\n");
+    handler.files["f"] = pattern(3000);
+    usb_handler.files["f"] = pattern(777);
+
+    auto work = [this](unsigned char code, const Bytes& expected, int& failures) {
+        for (int round = 0; round < 20; ++round) {
+            const int c = obx_connect(code);
+            if (c == 0 || fetch(c, "f") != expected)
+                ++failures;
+            obx_disconnect(c);
+        }
+    };
+    int failures_irda = 0, failures_usb = 0;
+    std::thread irda(work, 0, pattern(3000), std::ref(failures_irda));
+    std::thread usb_thread(work, 1, pattern(777), std::ref(failures_usb));
+    irda.join();
+    usb_thread.join();
+    EXPECT_EQ(failures_irda, 0);
+    EXPECT_EQ(failures_usb, 0);
+}
