@@ -2,6 +2,7 @@
 
 #include "app/AppSeam.h"
 #include "app/CommonData.h"
+#include "app/TFormAbout.h"
 #include "editor/DiveLists.h"
 #include "editor/ProgramImages.h"
 #include "editor/TFormAlarmChoose.h"
@@ -660,11 +661,9 @@ void TFormPGM::MuHelpClick()
 
 void TFormPGM::MuVersionClick()
 {
-    runAboutDialog();
+    TFormAbout about(this, QLatin1Char('1'));
+    appSeam().runModal(about);
 }
-
-// The About dialog is not part of the program yet; the command shows nothing until it is.
-void TFormPGM::runAboutDialog() {}
 
 void TFormPGM::rebuildDepthList(bool feet)
 {

@@ -248,5 +248,4 @@ private:
     void setInitialStates();
     void showSound(QLabel* image, QLabel* label, const QPixmap& picture);
     void rebuildDepthList(bool feet);
-    void runAboutDialog();
 };

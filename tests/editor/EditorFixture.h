@@ -1,25 +1,20 @@
-// A main window built in a scratch configuration home, with a recording seam.
+// A main window built in the scratch world of the application fixture (program folder,
+// configuration home, locale), with the recording seam.
 #pragma once
 
 #include "app/CommonData.h"
 #include "editor/TFormPGM.h"
-#include "tests/editor/ScriptedSeam.h"
-#include "tests/platform/temp_config.h"
+#include "tests/app/AppFixture.h"
 
 #include <memory>
 
-class EditorFixture : public TempConfigTest
+class EditorFixture : public AppFixture
 {
 protected:
-    void SetUp() override
-    {
-        TempConfigTest::SetUp();
-        std::filesystem::create_directories(root_ / "program %s%n");
-    }
     void TearDown() override
     {
         window.reset();
-        TempConfigTest::TearDown();
+        AppFixture::TearDown();
     }
 
     TFormPGM& makeWindow()
@@ -30,14 +25,15 @@ protected:
         return *window;
     }
 
-    // The folder the chooser looks for samples in.
-    // Its name holds format characters, which must reach the file system as they are.
+    // A program folder whose name holds format characters, which must reach the file
+    // system as they are.
     std::string useScratchProgramFolder()
     {
-        ReefCommonData->programDir = (root_ / "program %s%n").string() + "/";
+        const std::filesystem::path folder = root_ / "program %s%n";
+        std::filesystem::create_directories(folder);
+        ReefCommonData->programDir = folder.string() + "/";
         return ReefCommonData->programDir;
     }
 
-    ScriptedSeam seam;
     std::unique_ptr<TFormPGM> window;
 };

@@ -22,7 +22,7 @@ protected:
         // Samples for every sound but 5 (the file of sound 4).
         for (int n = 1; n <= 15; ++n) {
             if (n != 5)
-                write_file(program + "SAMPLE/AL" + std::to_string(n) + ".WAV", "RIFF");
+                writeFile(program + "SAMPLE/AL" + std::to_string(n) + ".WAV", "RIFF");
         }
         setSamplePlayer([this](const std::string& path) { played.push_back(path); });
     }

@@ -1,3 +1,4 @@
+#include "app/TFormAbout.h"
 #include "editor/TFormAlarmChoose.h"
 #include "tests/editor/EditorFixture.h"
 
@@ -115,7 +116,7 @@ TEST_F(MainWindow, InterfaceCodeIsOneOnlyForDeviceOne)
     for (auto [device, code] : cases) {
         std::filesystem::remove_all(root_ / "config");
         if (device)
-            write_file(family_file("SEAGLASS.INI"), std::string("[Config]\r\nDevice=") + device + "\r\n");
+            writeFile(familyFile("SEAGLASS.INI"), std::string("[Config]\r\nDevice=") + device + "\r\n");
         EXPECT_EQ(makeWindow().InterfaceCode, code) << (device ? device : "none");
         window.reset();
     }
@@ -351,6 +352,18 @@ TEST_F(MainWindow, SoundButtonsTakeTheChoiceOnlyOnOk)
     EXPECT_EQ(w.TimerSound, 12);
     EXPECT_EQ(w.ImgTimerAlm->pixmap().toImage(), pictures.SoundPicture(12).toImage());
     EXPECT_EQ(w.AlarmSound, 0);
+}
+
+TEST_F(MainWindow, AboutRunsTheAboutDialogModally)
+{
+    TFormPGM& w = makeWindow();
+    bool sawAbout = false;
+    seam.onModal = [&](QDialog& dialog) {
+        sawAbout = dynamic_cast<TFormAbout*>(&dialog) != nullptr && dialog.parent() == &w;
+        return int(MrOk);
+    };
+    w.MuVersion->trigger();
+    EXPECT_TRUE(sawAbout);
 }
 
 TEST_F(MainWindow, HiddenSoundButtonsKeepTheirOwnNumbers)

@@ -1,6 +1,7 @@
 // Renders every tab of the main window and the sound chooser offscreen, in English and in
 // Japanese, fails when a visible text has a character that no installed font can draw,
 // and leaves the pictures in the build folder's screens/ for people to look at.
+#include "app/TFormAbout.h"
 #include "editor/TFormAlarmChoose.h"
 #include "tests/editor/EditorFixture.h"
 
@@ -117,18 +118,8 @@ protected:
     void SetUp() override
     {
         EditorFixture::SetUp();
-        const char* old = std::getenv("LC_ALL");
-        savedLocale_ = old ? std::optional<std::string>(old) : std::nullopt;
-        ::setenv("LC_ALL", GetParam(), 1);
+        useLocale(GetParam());
         QDir().mkpath(QStringLiteral(KELPSET_SCREENS_DIR));
-    }
-    void TearDown() override
-    {
-        EditorFixture::TearDown();
-        if (savedLocale_)
-            ::setenv("LC_ALL", savedLocale_->c_str(), 1);
-        else
-            ::unsetenv("LC_ALL");
     }
 
     QString language() const { return QString::fromLatin1(GetParam()).left(2); }
@@ -148,8 +139,6 @@ protected:
         const QString file = QStringLiteral(KELPSET_SCREENS_DIR "/%1-%2.png").arg(name, language());
         EXPECT_TRUE(top->grab().save(file)) << file.toStdString();
     }
-
-    std::optional<std::string> savedLocale_;
 };
 
 TEST_P(RenderGlyphs, MainWindowTabsAndChooser)
@@ -175,6 +164,10 @@ TEST_P(RenderGlyphs, MainWindowTabsAndChooser)
     chooser.SetSelectedSound(3);
     chooser.show();
     checkAndSave(&chooser, QStringLiteral("TFormAlarmChoose"));
+
+    TFormAbout about(&w, QLatin1Char('1'));
+    about.show();
+    checkAndSave(&about, QStringLiteral("TFormAbout"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RenderGlyphs, ::testing::Values("en_US.UTF-8", "ja_JP.UTF-8"),
