@@ -2,6 +2,7 @@
 // Japanese, fails when a visible text has a character that no installed font can draw,
 // and leaves the pictures in the build folder's screens/ for people to look at.
 #include "app/TFormAbout.h"
+#include "worldtime/TFormCityMod.h"
 #include "editor/TFormAlarmChoose.h"
 #include "tests/editor/EditorFixture.h"
 
@@ -141,7 +142,7 @@ protected:
     }
 };
 
-TEST_P(RenderGlyphs, MainWindowTabsAndChooser)
+TEST_P(RenderGlyphs, EveryWindowAndDialog)
 {
     TFormPGM& w = makeWindow();
     w.show();
@@ -168,6 +169,11 @@ TEST_P(RenderGlyphs, MainWindowTabsAndChooser)
     TFormAbout about(&w, QLatin1Char('1'));
     about.show();
     checkAndSave(&about, QStringLiteral("TFormAbout"));
+
+    const QStringList groups{QStringLiteral("ASIA")};
+    TFormCityMod groupName(&w, groups);
+    groupName.show();
+    checkAndSave(&groupName, QStringLiteral("TFormCityMod"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, RenderGlyphs, ::testing::Values("en_US.UTF-8", "ja_JP.UTF-8"),
