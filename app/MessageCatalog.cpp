@@ -1,11 +1,13 @@
 // The message catalog of the dive-log family: one English and one Japanese text for every
-// message number 0..521. Rows no program of this family shows still keep their number.
+// message number 0..521. Rows this program never shows keep their number all the same.
 #include "app/MessageCatalog.h"
+
+#include <iterator>
 
 namespace catalog {
 namespace {
 
-constexpr const char* kEnglish[kMessageCount] = {
+constexpr const char* kEnglish[] = {
     /*   0 */ "dummy",
     /*   1 */ "PGM Files",
     /*   2 */ "All Files",
@@ -532,7 +534,7 @@ constexpr const char* kEnglish[kMessageCount] = {
     /* 521 */ "All Files (*.*)|*.*",
 };
 
-constexpr const char* kJapanese[kMessageCount] = {
+constexpr const char* kJapanese[] = {
     /*   0 */ "dummy",
     /*   1 */ "PGMファイル",
     /*   2 */ "すべてのファイル",
@@ -1058,6 +1060,10 @@ constexpr const char* kJapanese[kMessageCount] = {
     /* 520 */ "HTMLファイル (*.htm;*.html)|*.htm;*.html",
     /* 521 */ "すべてのファイル (*.*)|*.*",
 };
+
+// A missing or extra row would shift every number after it.
+static_assert(std::size(kEnglish) == kMessageCount);
+static_assert(std::size(kJapanese) == kMessageCount);
 
 const char* row(const char* const* rows, int number)
 {

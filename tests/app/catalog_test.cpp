@@ -23,6 +23,8 @@ const Row kRows[] = {
     {51, "Select Travel Location", "トラベルタイム選択"},
     {68, "", "本"},
     {83, "Kelpset", "Kelpset"},
+    {141, "Set PC &Clock..", "時刻合わせ(&C)..."},
+    {143, "&Kelpset", "Kelpset(&C)"},
     {97, "Environment broken.", "環境が破壊されています。"},
     {100, "SEAGLASS GRAPH 2 V21", "SEAGLASS GRAPH 2 V21"},
     {467, "", "\u3000"},
@@ -31,6 +33,9 @@ const Row kRows[] = {
     {506, "Bitmap File (*.bmp)|*.bmp", "ビットマップ ファイル (*.bmp)|*.bmp"},
     {517, "This name is already used.", "選択された都市名は既に使用されています。"},
     {469, "This name is already used.", "この名前は既に使用されています。"},
+    {378, "General Preferences in \n\"SEAGLASS GRAPH 2001\"", nullptr},
+    {499, "Failed in receiving %d Anniversary data from watch",
+     "%d 件の記念日ビットマップの読み込みに失敗しました。"},
     {515,
      "This will copy General Preferences from\n\"SEAGLASS GRAPH2\". \nPresent General Preferences in "
      "\n\"SEAGLASS "
@@ -65,7 +70,9 @@ bool isValidUtf8(const std::string& s)
     while (i < s.size()) {
         const unsigned char lead = static_cast<unsigned char>(s[i]);
         size_t continuation = 0;
-        if (lead >= 0xF0 && lead <= 0xF4)
+        if (lead > 0xF4)
+            return false;
+        if (lead >= 0xF0)
             continuation = 3;
         else if (lead >= 0xE0)
             continuation = 2;
