@@ -1,9 +1,9 @@
 #include "platform/wave_player.h"
 
 #include <cstring>
+#include <dlfcn.h>
 #include <fstream>
 #include <iterator>
-#include <pulse/error.h>
 #include <pulse/simple.h>
 #include <vector>
 
@@ -19,6 +19,32 @@ uint16_t le16(const uint8_t* p)
 }
 
 constexpr uint16_t kFormatPcm = 1;
+
+// The sound server's client library is loaded on the first playback, not at program start:
+// it brings a dozen codec libraries along that most runs never need.
+struct PulseSimple
+{
+    decltype(&pa_simple_new) open = nullptr;
+    decltype(&pa_simple_write) write = nullptr;
+    decltype(&pa_simple_drain) drain = nullptr;
+    decltype(&pa_simple_free) close = nullptr;
+};
+
+const PulseSimple* pulseSimple()
+{
+    static const PulseSimple loaded = [] {
+        PulseSimple api;
+        void* library = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library)
+            return api;
+        api.open = reinterpret_cast<decltype(&pa_simple_new)>(dlsym(library, "pa_simple_new"));
+        api.write = reinterpret_cast<decltype(&pa_simple_write)>(dlsym(library, "pa_simple_write"));
+        api.drain = reinterpret_cast<decltype(&pa_simple_drain)>(dlsym(library, "pa_simple_drain"));
+        api.close = reinterpret_cast<decltype(&pa_simple_free)>(dlsym(library, "pa_simple_free"));
+        return api;
+    }();
+    return loaded.open && loaded.write && loaded.drain && loaded.close ? &loaded : nullptr;
+}
 constexpr size_t kLargestFile = 64u << 20;
 
 } // namespace
@@ -92,17 +118,20 @@ int play_wave_file(const char* path)
     spec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
     spec.rate = format.sampleRate;
     spec.channels = static_cast<uint8_t>(format.channels);
+    const PulseSimple* pulse = pulseSimple();
+    if (!pulse)
+        return WaveNoAudio;
     int error = 0;
-    pa_simple* stream = pa_simple_new(nullptr, "Kelpset", PA_STREAM_PLAYBACK, nullptr, "alarm sample", &spec,
-                                      nullptr, nullptr, &error);
+    pa_simple* stream = pulse->open(nullptr, "Kelpset", PA_STREAM_PLAYBACK, nullptr, "alarm sample", &spec,
+                                    nullptr, nullptr, &error);
     if (!stream)
         return WaveNoAudio;
     int result = WaveOk;
     if (format.dataSize > 0 &&
-        pa_simple_write(stream, bytes.data() + format.dataOffset, format.dataSize, &error) < 0)
+        pulse->write(stream, bytes.data() + format.dataOffset, format.dataSize, &error) < 0)
         result = WavePlaybackFailed;
-    else if (pa_simple_drain(stream, &error) < 0)
+    else if (pulse->drain(stream, &error) < 0)
         result = WavePlaybackFailed;
-    pa_simple_free(stream);
+    pulse->close(stream);
     return result;
 }
