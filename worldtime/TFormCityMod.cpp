@@ -9,9 +9,15 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-int FindGroupNameInUse(const QString& name, const QStringList& namesInUse)
+GroupNameCheck CheckGroupName(const QString& name, const QStringList& namesInUse)
 {
-    return namesInUse.indexOf(name);
+    if (name.isEmpty())
+        return GroupNameCheck::Empty;
+    if (name.size() > kMaxGroupNameLength)
+        return GroupNameCheck::TooLong;
+    if (namesInUse.contains(name))
+        return GroupNameCheck::InUse;
+    return GroupNameCheck::Accepted;
 }
 
 TFormCityMod::TFormCityMod(QWidget* owner, const QStringList& namesInUse)
@@ -37,7 +43,7 @@ TFormCityMod::TFormCityMod(QWidget* owner, const QStringList& namesInUse)
     BtnOk->setText(ReefCommonData->GetMessageText(136));
     BtnCancel->setText(ReefCommonData->GetMessageText(137));
     BtnOk->setDefault(true);
-    EdtCity->setMaxLength(kMaxNameLength);
+    EdtCity->setMaxLength(kMaxGroupNameLength);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -71,11 +77,18 @@ void TFormCityMod::EdtCityChange()
 
 void TFormCityMod::BtnOkClick()
 {
-    if (FindGroupNameInUse(EdtCity->text(), namesInUse_) >= 0) {
+    switch (CheckGroupName(EdtCity->text(), namesInUse_)) {
+    case GroupNameCheck::Accepted:
+        done(MrOk);
+        break;
+    case GroupNameCheck::InUse:
         ReefCommonData->ShowWarning(469, 83, this);
-        return;
+        break;
+    case GroupNameCheck::Empty:
+    case GroupNameCheck::TooLong:
+        // BtnOk is disabled while the edit is empty, and the edit takes no more than the limit.
+        break;
     }
-    done(MrOk);
 }
 
 void TFormCityMod::BtnCancelClick()

@@ -8,15 +8,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// Index of the first name in use that equals name exactly (case-sensitive), or -1.
-int FindGroupNameInUse(const QString& name, const QStringList& namesInUse);
+// Whether a name can be given to a new or renamed city group.
+enum class GroupNameCheck { Accepted, Empty, TooLong, InUse };
+
+constexpr int kMaxGroupNameLength = 20;
+
+// A group name is 1 to 20 characters of any kind and differs from every name in use, compared
+// exactly (Asia and ASIA are different names).
+GroupNameCheck CheckGroupName(const QString& name, const QStringList& namesInUse);
 
 class TFormCityMod : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int kMaxNameLength = 20;
-
     TFormCityMod(QWidget* owner, const QStringList& namesInUse);
 
     // The form used when a group must be created: no Cancel, no close box, no Escape.
@@ -37,6 +41,6 @@ protected:
     void reject() override;
 
 private:
-    const QStringList& namesInUse_;
+    const QStringList namesInUse_; // a copy: a creator may hand over a temporary list
     bool noCancel_ = false;
 };
