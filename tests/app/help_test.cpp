@@ -1,6 +1,7 @@
 // Help: pages beside the program open at their topic and anchor; without them the one notice
 // at start and nothing afterwards.
 #include "app/CommonData.h"
+#include "app/HelpTopic.h"
 #include "app/HelpViewer.h"
 #include "tests/app/AppFixture.h"
 
@@ -85,3 +86,29 @@ TEST_F(HelpTest, WithoutHelpPagesOneNoticeAtStartAndHelpDoesNothing)
         EXPECT_EQ(seam.boxes.size(), 1u);
     }
 }
+
+#ifdef KELPSET_HELP_DIR
+// Every topic a window of the program opens has its page beside the program, in both languages
+// where a translation exists, with the anchor the transfer dialog jumps to.
+TEST(HelpPages, EveryTopicOfTheProgramHasItsPage)
+{
+    const std::filesystem::path help = KELPSET_HELP_DIR;
+    for (const char* topic : {"Kelpset.chm", "Kelpset.chm::/Recv.html", "Kelpset.chm::/Send.html",
+                              "Kelpset.chm::/TIMESYNC.html#anchor74350", "Kelpset.chm::/TIMESYNC.html",
+                              "Kelpset.chm::/Daily.html", "Kelpset.chm::/CityGroup.html",
+                              "Kelpset.chm::/CityEdit.html", "Kelpset.chm::/AlarmSelect.html"}) {
+        SCOPED_TRACE(topic);
+        const HelpTopic parsed = ParseHelpTopic(QString::fromLatin1(topic));
+        for (const bool japanese : {false, true}) {
+            const QString page = HelpPagePath(QString::fromStdString(help.string()), parsed.page, japanese);
+            ASSERT_FALSE(page.isEmpty());
+            if (!parsed.anchor.isEmpty()) {
+                std::ifstream in(page.toStdString());
+                const std::string text((std::istreambuf_iterator<char>(in)),
+                                       std::istreambuf_iterator<char>());
+                EXPECT_NE(text.find("id=\"" + parsed.anchor.toStdString() + "\""), std::string::npos);
+            }
+        }
+    }
+}
+#endif
