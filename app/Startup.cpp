@@ -48,8 +48,10 @@ int RunKelpset(const std::function<void(TFormPGM&)>& runLoop)
         return 0;
     }
 
+    // A lock file that cannot be made (no runtime folder, no rights) proves nothing about the
+    // family's other programs, so the program runs rather than refuse with a wrong reason.
     FamilyLock lock;
-    if (!lock.acquire()) {
+    if (lock.acquire() == FamilyLock::HeldElsewhere) {
         showRefusal(StartRefusal::AnotherRunning);
         return 0;
     }

@@ -18,23 +18,24 @@ std::string FamilyLock::path()
     return folder + "/VirudodeRurez2001Family.lock";
 }
 
-bool FamilyLock::acquire()
+FamilyLock::Result FamilyLock::acquire()
 {
     if (held())
-        return true;
+        return Acquired;
     const int fd = ::open(path().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
-        return false;
+        return Unavailable;
     int rc;
     do
         rc = ::flock(fd, LOCK_EX | LOCK_NB);
     while (rc != 0 && errno == EINTR);
     if (rc != 0) {
+        const int error = errno;
         ::close(fd);
-        return false;
+        return error == EWOULDBLOCK ? HeldElsewhere : Unavailable;
     }
     fd_ = fd;
-    return true;
+    return Acquired;
 }
 
 void FamilyLock::release()

@@ -12,9 +12,13 @@ public:
     FamilyLock(const FamilyLock&) = delete;
     FamilyLock& operator=(const FamilyLock&) = delete;
 
-    // Takes the lock without waiting. False when another process (or another FamilyLock of
-    // this one) holds it.
-    bool acquire();
+    enum Result {
+        Acquired,
+        HeldElsewhere, // another process (or another FamilyLock of this one) holds it
+        Unavailable,   // the lock file cannot be opened, so nobody can hold it either
+    };
+    // Takes the lock without waiting.
+    Result acquire();
     void release();
     bool held() const { return fd_ >= 0; }
 

@@ -28,7 +28,7 @@ public:
             ::close(ready[0]);
             ::close(release[1]);
             FamilyLock lock;
-            const char held = lock.acquire() ? 1 : 0;
+            const char held = lock.acquire() == FamilyLock::Acquired ? 1 : 0;
             (void)!::write(ready[1], &held, 1);
             char ignored;
             (void)!::read(release[0], &ignored, 1);
@@ -148,7 +148,7 @@ TEST_F(StartupTest, AnotherFamilyProgramRunningRefusesTheStartAndNothingIsWritte
     // Once the other program ends, Kelpset may start.
     other.stop();
     FamilyLock lock;
-    EXPECT_TRUE(lock.acquire());
+    EXPECT_EQ(lock.acquire(), FamilyLock::Acquired);
 }
 
 TEST_F(StartupTest, LockIsHeldForTheWholeRunAndTheWorkFolderIsLeftEmpty)
@@ -165,7 +165,7 @@ TEST_F(StartupTest, LockIsHeldForTheWholeRunAndTheWorkFolderIsLeftEmpty)
                   writeFile(programDir() / "WORK/system.cfg", "received");
 
                   FamilyLock second;
-                  EXPECT_FALSE(second.acquire()) << "a second start in the same run";
+                  EXPECT_EQ(second.acquire(), FamilyLock::HeldElsewhere) << "a second start in the same run";
                   OtherFamilyProgram other;
                   EXPECT_FALSE(other.holding()) << "a second start from another process";
               }),
@@ -175,7 +175,7 @@ TEST_F(StartupTest, LockIsHeldForTheWholeRunAndTheWorkFolderIsLeftEmpty)
     EXPECT_TRUE(fs::is_directory(programDir() / "WORK"));
     EXPECT_TRUE(fs::is_empty(programDir() / "WORK"));
     FamilyLock after;
-    EXPECT_TRUE(after.acquire()) << "the lock goes with the run";
+    EXPECT_EQ(after.acquire(), FamilyLock::Acquired) << "the lock goes with the run";
 }
 
 TEST_F(StartupTest, AnErrorEscapingTheRunIsShownAndTheRunStillEndsCleanly)
@@ -186,5 +186,17 @@ TEST_F(StartupTest, AnErrorEscapingTheRunIsShownAndTheRunStillEndsCleanly)
     EXPECT_EQ(seam.boxes.back().icon, IconError);
     EXPECT_EQ(ReefCommonData, nullptr);
     FamilyLock after;
-    EXPECT_TRUE(after.acquire());
+    EXPECT_EQ(after.acquire(), FamilyLock::Acquired);
+}
+
+TEST_F(StartupTest, WithoutAPlaceForTheLockFileTheProgramStillRuns)
+{
+    setEnv("XDG_RUNTIME_DIR", (root_ / "no such folder").string());
+    FamilyLock probe;
+    EXPECT_EQ(probe.acquire(), FamilyLock::Unavailable);
+    bool ran = false;
+    EXPECT_EQ(RunKelpset([&](TFormPGM&) { ran = true; }), 0);
+    EXPECT_TRUE(ran);
+    for (const SeamBox& box : seam.boxes)
+        EXPECT_NE(box.caption, "Kelpset") << box.text.toStdString();
 }
