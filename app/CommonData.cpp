@@ -123,7 +123,7 @@ void CommonData::ShowHelp(const QString& topic) const
             return;
     }
     if (!helpViewer_)
-        helpViewer_ = std::make_unique<HelpViewer>();
+        helpViewer_ = std::make_unique<HelpViewer>(locale == kLocaleJapanese);
     helpViewer_->showPage(page, anchor);
 }
 

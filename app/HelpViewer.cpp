@@ -6,16 +6,16 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-HelpViewer::HelpViewer()
+HelpViewer::HelpViewer(bool japanese)
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Kelpset Help"));
+    setWindowTitle(japanese ? QString::fromUtf8("Kelpset ヘルプ") : QStringLiteral("Kelpset Help"));
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("Browser"));
     Browser->setOpenExternalLinks(true);
     BtnBack = new QPushButton(QStringLiteral("<"), this);
     BtnBack->setObjectName(QStringLiteral("BtnBack"));
-    BtnContents = new QPushButton(QStringLiteral("Contents"), this);
+    BtnContents = new QPushButton(japanese ? QString::fromUtf8("目次") : QStringLiteral("Contents"), this);
     BtnContents->setObjectName(QStringLiteral("BtnContents"));
 
     auto* buttons = new QHBoxLayout;

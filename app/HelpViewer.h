@@ -12,7 +12,7 @@ class HelpViewer : public QWidget
 {
     Q_OBJECT
 public:
-    HelpViewer();
+    explicit HelpViewer(bool japanese);
 
     // Shows the page file, scrolled to the anchor when one is given.
     void showPage(const QString& file, const QString& anchor);
