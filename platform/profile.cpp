@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <pwd.h>
 #include <string_view>
@@ -50,11 +51,19 @@ bool is_bare_name(const std::string& file)
     return file.find('/') == std::string::npos;
 }
 
+// The parsed file behind a profile name; a path is used as it stands, without a copy.
+std::shared_ptr<const IniDocument> load(const char* file)
+{
+    if (std::strchr(file, '/'))
+        return profile_load(file);
+    return profile_load(profile_path(file).c_str());
+}
+
 std::optional<std::string> read_value(const char* section, const char* key, const char* file)
 {
     if (!section || !key || !file)
         return std::nullopt;
-    return profile_load(profile_path(file))->value(section, key);
+    return load(file)->value(section, key);
 }
 
 } // namespace
@@ -149,14 +158,14 @@ std::vector<std::string> profile_section_names(const char* file)
 {
     if (!file)
         return {};
-    return profile_load(profile_path(file))->section_names();
+    return load(file)->section_names();
 }
 
 std::vector<std::string> profile_section_lines(const char* section, const char* file)
 {
     if (!section || !file)
         return {};
-    return profile_load(profile_path(file))->section_lines(section);
+    return load(file)->section_lines(section);
 }
 
 } // namespace platform

@@ -39,8 +39,15 @@ struct CacheEntry
 // Enough for every profile file a program of the family touches; cleared when exceeded.
 constexpr size_t kCacheLimit = 512;
 
+// Looks paths up as they come from the caller, without building a string per read.
+struct PathHash
+{
+    using is_transparent = void;
+    size_t operator()(std::string_view path) const { return std::hash<std::string_view>{}(path); }
+};
+
 std::mutex cache_mutex;
-std::unordered_map<std::string, CacheEntry> cache;
+std::unordered_map<std::string, CacheEntry, PathHash, std::equal_to<>> cache;
 bool cache_enabled = true;
 
 class Fd
@@ -120,10 +127,12 @@ void cache_store(const std::string& path, const FileIdentity& identity,
     cache[path] = CacheEntry{identity, std::move(doc)};
 }
 
-void cache_forget(const std::string& path)
+void cache_forget(std::string_view path)
 {
     std::lock_guard lock(cache_mutex);
-    cache.erase(path);
+    auto it = cache.find(path);
+    if (it != cache.end())
+        cache.erase(it);
 }
 
 // The replacement must differ from the file it replaces in modification time even when the
@@ -200,21 +209,21 @@ void profile_set_cache_enabled(bool enabled)
         cache.clear();
 }
 
-std::shared_ptr<const IniDocument> profile_load(const std::string& path)
+std::shared_ptr<const IniDocument> profile_load(const char* path)
 {
     static const auto empty = std::make_shared<const IniDocument>();
     struct stat st;
-    if (::stat(path.c_str(), &st) != 0) {
+    if (::stat(path, &st) != 0) {
         cache_forget(path);
         return empty;
     }
     {
         std::lock_guard lock(cache_mutex);
-        auto it = cache.find(path);
+        auto it = cache.find(std::string_view(path));
         if (it != cache.end() && it->second.identity == FileIdentity::of(st))
             return it->second.doc;
     }
-    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    Fd fd(::open(path, O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0)
         return empty;
     IniDocument doc;

@@ -11,7 +11,7 @@ namespace platform {
 
 // The parsed file; an empty document when the file is missing or unreadable. A cached
 // document is used only while the file keeps the same inode, size and modification time.
-std::shared_ptr<const IniDocument> profile_load(const std::string& path);
+std::shared_ptr<const IniDocument> profile_load(const char* path);
 
 // Under an exclusive lock on "<path>.lock": reads the file afresh, applies change, and, when
 // change reports a modification, replaces the file through a temporary file and a rename.
