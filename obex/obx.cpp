@@ -60,6 +60,27 @@ std::shared_ptr<Connection> find(int handle)
     return it == table.end() ? nullptr : it->second;
 }
 
+// A connection held locked for one call on one of its transfers.
+struct LockedTransfer
+{
+    std::shared_ptr<Connection> connection;
+    std::unique_lock<std::mutex> lock; // declared after connection: unlocks before it is released
+    Connection* operator->() const { return connection.get(); }
+    explicit operator bool() const { return connection != nullptr; }
+};
+
+// The connection, locked, when it is known and `transfer` is the one it has open; empty otherwise.
+LockedTransfer lock_transfer(int handle, int transfer)
+{
+    auto c = find(handle);
+    if (!c)
+        return {};
+    std::unique_lock lock(c->mutex);
+    if (transfer == 0 || c->transfer != transfer)
+        return {};
+    return {std::move(c), std::move(lock)};
+}
+
 std::string endpoint_of(unsigned char code)
 {
     char value[512] = {};
@@ -130,11 +151,10 @@ OBX_EXPORT int obx_open(int connection, const char* remote_name, int direction)
 
 OBX_EXPORT int obx_get(int connection, int transfer, char* buffer, int size)
 {
-    const auto c = find(connection);
-    if (!c || !buffer || size <= 0)
+    if (!buffer || size <= 0)
         return -1;
-    std::lock_guard lock(c->mutex);
-    if (transfer == 0 || c->transfer != transfer || c->direction != OBX_FETCH)
+    const auto c = lock_transfer(connection, transfer);
+    if (!c || c->direction != OBX_FETCH)
         return -1;
     if (c->ended)
         return -2;
@@ -152,11 +172,10 @@ OBX_EXPORT int obx_get(int connection, int transfer, char* buffer, int size)
 
 OBX_EXPORT int obx_put(int connection, int transfer, const char* data, int length)
 {
-    const auto c = find(connection);
-    if (!c || length < 0 || (length > 0 && !data))
+    if (length < 0 || (length > 0 && !data))
         return -1;
-    std::lock_guard lock(c->mutex);
-    if (transfer == 0 || c->transfer != transfer || c->direction != OBX_PUT)
+    const auto c = lock_transfer(connection, transfer);
+    if (!c || c->direction != OBX_PUT)
         return -1;
     if (length == 0)
         return 0;
@@ -168,11 +187,8 @@ OBX_EXPORT int obx_put(int connection, int transfer, const char* data, int lengt
 
 OBX_EXPORT int obx_close(int connection, int transfer)
 {
-    const auto c = find(connection);
+    const auto c = lock_transfer(connection, transfer);
     if (!c)
-        return -1;
-    std::lock_guard lock(c->mutex);
-    if (transfer == 0 || c->transfer != transfer)
         return -1;
     obex::Status s;
     if (c->direction == OBX_PUT)
@@ -187,11 +203,8 @@ OBX_EXPORT int obx_close(int connection, int transfer)
 
 OBX_EXPORT int obx_abort(int connection, int transfer)
 {
-    const auto c = find(connection);
+    const auto c = lock_transfer(connection, transfer);
     if (!c)
-        return -1;
-    std::lock_guard lock(c->mutex);
-    if (transfer == 0 || c->transfer != transfer)
         return -1;
     c->transfer = 0;
     return c->client.abort() == obex::Status::ok ? 0 : -1;
