@@ -71,6 +71,14 @@ int TObexUnit::Fail(int code)
     return code;
 }
 
+int TObexUnit::Finish()
+{
+    if (obx_close(connection_, transfer_) != 0)
+        return kCloseFailed;
+    transfer_ = 0;
+    return 0;
+}
+
 int TObexUnit::GetFile(const char* localPath, const char* remoteName, int expectedSize)
 {
     LocalFile file(std::fopen(localPath, "wb"));
@@ -87,10 +95,7 @@ int TObexUnit::GetFile(const char* localPath, const char* remoteName, int expect
     for (;;) {
         const int n = obx_get(connection_, transfer_, block, kBlockSize);
         if (n == -2) {
-            if (obx_close(connection_, transfer_) != 0)
-                return kCloseFailed;
-            transfer_ = 0;
-            return 0;
+            return Finish();
         }
         // A count outside the buffer can only come from a broken engine; never trust it.
         if (n < 0 || n > kBlockSize)
@@ -121,10 +126,7 @@ int TObexUnit::PutFile(const char* localPath, const char* remoteName)
         if (n == 0 && std::ferror(file.get()))
             return Fail(kLocalReadFailed);
         if (n == 0) {
-            if (obx_close(connection_, transfer_) != 0)
-                return kCloseFailed;
-            transfer_ = 0;
-            return 0;
+            return Finish();
         }
         const int length = static_cast<int>(n);
         if (obx_put(connection_, transfer_, block, length) != length)
@@ -154,8 +156,5 @@ int TObexUnit::PutCommand(const char* text, const char* remoteName)
         return kOpenFailed;
     if (obx_put(connection_, transfer_, block, length) != length)
         return Fail(kPutRejected);
-    if (obx_close(connection_, transfer_) != 0)
-        return kCloseFailed;
-    transfer_ = 0;
-    return 0;
+    return Finish();
 }

@@ -42,6 +42,8 @@ private:
     void UpdateProgress();
     // Abandons the open transfer and passes the failure code on.
     int Fail(int code);
+    // Closes the open transfer: 0 when the peer accepted it, kCloseFailed otherwise.
+    int Finish();
 
     uint8_t interfaceCode_;
     int connection_ = 0;
