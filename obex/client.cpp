@@ -99,6 +99,17 @@ Status Client::connect(std::span<const std::uint8_t> target)
     return Status::ok;
 }
 
+Status Client::bare_request(std::uint8_t code)
+{
+    Packet request;
+    request.code = code;
+    add_connection_id(request);
+    Packet response;
+    if (const Status s = exchange(request, response); s != Status::ok)
+        return s;
+    return response.code == response::success ? Status::ok : Status::refused;
+}
+
 Status Client::disconnect()
 {
     if (!connected_)
@@ -106,13 +117,7 @@ Status Client::disconnect()
     if (op_ != Op::none)
         abort();
     connected_ = false;
-    Packet request;
-    request.code = opcode::disconnect;
-    add_connection_id(request);
-    Packet response;
-    if (const Status s = exchange(request, response); s != Status::ok)
-        return s;
-    return response.code == response::success ? Status::ok : Status::refused;
+    return bare_request(opcode::disconnect);
 }
 
 Status Client::get_begin(const std::string& name)
@@ -275,13 +280,7 @@ Status Client::abort()
     buffer_pos_ = 0;
     if (!peer_knows)
         return Status::ok;
-    Packet request;
-    request.code = opcode::abort;
-    add_connection_id(request);
-    Packet response;
-    if (const Status s = exchange(request, response); s != Status::ok)
-        return s;
-    return response.code == response::success ? Status::ok : Status::refused;
+    return bare_request(opcode::abort);
 }
 
 } // namespace obex

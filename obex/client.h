@@ -60,6 +60,8 @@ private:
     // Body bytes that fit in the next PUT packet beside its other headers.
     std::size_t put_capacity() const;
     void add_connection_id(Packet& packet) const;
+    // Sends a request of `code` with no headers but the connection id; ok when the peer agrees.
+    Status bare_request(std::uint8_t code);
 
     std::unique_ptr<Stream> stream_;
     std::chrono::milliseconds timeout_;
