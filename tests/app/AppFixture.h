@@ -6,6 +6,7 @@
 
 #include "app/ProgramFile.h"
 #include "tests/app/TestSeam.h"
+#include "tests/support/TempDir.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,9 +23,7 @@ class AppFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kelpset-app-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        ASSERT_FALSE(root_.empty());
         std::filesystem::create_directories(programDir());
         std::filesystem::create_directories(root_ / "runtime");
         setEnv("XDG_CONFIG_HOME", (root_ / "config").string());
@@ -42,8 +41,6 @@ protected:
             else
                 ::unsetenv(name.c_str());
         }
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
     }
 
     // The locale the program reads from the environment (LC_ALL wins over the others).
@@ -76,7 +73,8 @@ protected:
     }
 
     TestSeam seam;
-    std::filesystem::path root_;
+    TempDir temp_{"kelpset-app"};
+    const std::filesystem::path root_ = temp_.path();
 
 private:
     std::map<std::string, std::optional<std::string>> savedEnv_;

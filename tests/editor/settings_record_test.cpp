@@ -1,4 +1,5 @@
 #include "editor/SettingsRecord.h"
+#include "tests/support/TempDir.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -6,7 +7,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -150,13 +150,7 @@ TEST(SettingsCodec, DaylightMaskMarksMainAndTravelLocations)
 class SettingsFile : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kelpset-record-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
+    void SetUp() override { ASSERT_FALSE(dir_.empty()); }
 
     std::string file(const char* name) const { return (dir_ / name).string(); }
     void writeBytes(const std::string& path, size_t count, uint8_t value) const
@@ -164,7 +158,8 @@ protected:
         std::ofstream(path, std::ios::binary) << std::string(count, static_cast<char>(value));
     }
 
-    std::filesystem::path dir_;
+    TempDir temp_{"kelpset-record"};
+    const std::filesystem::path dir_ = temp_.path();
 };
 
 TEST_F(SettingsFile, ReadTakesTheFirst79BytesAndReportsShortFiles)

@@ -1,11 +1,11 @@
 // TObexUnit against the scripted engine: progress lines, result codes and the calls made.
 #include "fake_obx.h"
 #include "session_env.h"
+#include "tests/support/TempDir.h"
 #include "transfer/TObexUnit.h"
 
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace {
 
@@ -37,11 +37,8 @@ protected:
     {
         EnsureCommonData();
         fake_obx::reset();
-        dir = fs::temp_directory_path() / ("obexunit-" + std::to_string(getpid()));
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        ASSERT_FALSE(dir.empty());
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     // A connected unit with the construction line and the connect call already cleared.
     std::unique_ptr<TObexUnit> connected()
@@ -53,7 +50,8 @@ protected:
         return unit;
     }
 
-    fs::path dir;
+    TempDir temp{"obexunit"};
+    const fs::path dir = temp.path();
     RecordingLog log;
 };
 
