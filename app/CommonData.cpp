@@ -53,6 +53,10 @@ CommonData::CommonData(int programKind)
     const bool japanese = locale == kLocaleJapanese;
     fontName = japanese ? QString::fromUtf8("ＭＳ Ｐゴシック") : QStringLiteral("MS Sans Serif");
     fontSize = japanese ? 9 : 8;
+    // The family's font names rarely exist here; naming the installed look-alike saves every
+    // window a search through all fonts for a fallback.
+    QFont::insertSubstitution(fontName,
+                              japanese ? QStringLiteral("Noto Sans CJK JP") : QStringLiteral("DejaVu Sans"));
 
     // The help viewer needs its pages beside the program.
     helpAvailable_ = QFileInfo(QString::fromStdString(programFolder() + "help")).isDir();

@@ -106,6 +106,13 @@ public:
 TFormPGM::TFormPGM(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TFormPGM"));
+    // The common font comes first, so every control is created with it rather than told of a
+    // font change afterwards.
+    ReefCommonData = new CommonData(11);
+    QFont common = font();
+    ReefCommonData->ApplyFont(common);
+    setFont(common);
+
     buildMenusAndToolBar();
     PnlMain = new QLabel(this);
     PnlMain->setObjectName(QStringLiteral("PnlMain"));
@@ -136,11 +143,6 @@ TFormPGM::TFormPGM(QWidget* parent) : QMainWindow(parent)
     buildMemorialTab();
     buildDiveTab();
     buildLogTab();
-
-    ReefCommonData = new CommonData(11);
-    QFont common = font();
-    ReefCommonData->ApplyFont(common);
-    setFont(common);
 
     DailyBmpChanged = false;
     MemorialChanged = false;
