@@ -1,11 +1,11 @@
 // The watch's file store: names kept inside the folder, the generated file list, the deletion
 // command and the checked stores.
+#include "tests/support/TempDir.h"
 #include "watchsim/SampleWatch.h"
 #include "watchsim/WatchStore.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
@@ -30,8 +30,7 @@ class StoreTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        base = fs::temp_directory_path() / ("watchstore-" + std::to_string(getpid()));
-        fs::remove_all(base);
+        ASSERT_FALSE(base.empty());
         root = base / "watch";
         fs::create_directories(root / "halcyon" / "pgm");
         fs::create_directories(base / "outside");
@@ -40,9 +39,10 @@ protected:
         fs::create_directory_symlink(root / "halcyon", root / "inside");
         fs::create_symlink(base / "outside" / "secret.krx", root / "leak.krx");
     }
-    void TearDown() override { fs::remove_all(base); }
 
-    fs::path base, root;
+    TempDir temp{"watchstore"};
+    const fs::path base = temp.path();
+    fs::path root;
 };
 
 TEST_F(StoreTest, NamesResolveOnlyInsideTheStore)
@@ -241,10 +241,9 @@ TEST(FileListEntry, LayoutOfOneEntry)
 
 TEST(FileListEntry, EmptyStoreGivesAnEmptyList)
 {
-    const fs::path empty = fs::temp_directory_path() / ("watchstore-empty-" + std::to_string(getpid()));
-    fs::create_directories(empty);
+    const TempDir temp("watchstore-empty");
+    const fs::path empty = temp.path();
     EXPECT_TRUE(WatchStore(empty).FileList().empty());
-    fs::remove_all(empty);
 }
 
 } // namespace
