@@ -1,5 +1,6 @@
 // A foreign OBEX client against the simulated watch: Debian's obexftp fetches and sends files
 // over loopback. Its exit status says nothing, so the files are checked.
+#include "tests/support/TempDir.h"
 #include "watchsim/SampleWatch.h"
 #include "watchsim/WatchHandler.h"
 #include "watchsim/WatchServer.h"
@@ -23,8 +24,8 @@ TEST(ObexFtpPeer, GetsAndPutsFilesOnTheWatch)
 {
     if (access("/usr/bin/obexftp", X_OK) != 0)
         GTEST_SKIP() << "obexftp is not installed";
-    const fs::path base = fs::temp_directory_path() / ("obexftp-peer-" + std::to_string(getpid()));
-    fs::remove_all(base);
+    const TempDir temp("obexftp-peer");
+    const fs::path base = temp.path();
     const fs::path root = base / "watch";
     const fs::path local = base / "pc";
     fs::create_directories(local);
@@ -45,7 +46,6 @@ TEST(ObexFtpPeer, GetsAndPutsFilesOnTheWatch)
     EXPECT_EQ(readFile(local / "system.cfg"), readFile(root / "system.cfg"));
     EXPECT_EQ(readFile(root / "mmd1111.krx"), picture);
     server.reset();
-    fs::remove_all(base);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "clockfit/clockfit.h"
 #include "obex/client.h"
 #include "obex/transports.h"
+#include "tests/support/TempDir.h"
 #include "watchsim/SampleWatch.h"
 #include "watchsim/WatchHandler.h"
 #include "watchsim/WatchServer.h"
@@ -104,21 +105,17 @@ class WatchServerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() / ("watchserver-" + std::to_string(getpid()));
-        fs::remove_all(root);
+        ASSERT_FALSE(root.empty());
         ASSERT_TRUE(watchsim::WriteSampleWatch(root));
         store = std::make_unique<watchsim::WatchStore>(root);
         handler = std::make_unique<watchsim::WatchHandler>(*store, 18, &log, [] { return kNow; });
         server = watchsim::WatchServer::Start(*handler, "127.0.0.1", 0);
         ASSERT_NE(server, nullptr);
     }
-    void TearDown() override
-    {
-        server.reset();
-        fs::remove_all(root);
-    }
+    void TearDown() override { server.reset(); }
 
-    fs::path root;
+    TempDir temp{"watchserver"};
+    const fs::path root = temp.path();
     std::ostringstream log;
     std::unique_ptr<watchsim::WatchStore> store;
     std::unique_ptr<watchsim::WatchHandler> handler;
@@ -213,9 +210,8 @@ TEST_F(WatchServerTest, ServesOneClientAfterAnother)
 // The program: port 0 picks a free port and the first line of its output names it.
 TEST(WatchProgram, PrintsItsPortAndServesUntilTerminated)
 {
-    const fs::path root = fs::temp_directory_path() / ("watchprogram-" + std::to_string(getpid()));
-    fs::remove_all(root);
-    fs::create_directories(root);
+    const TempDir temp("watchprogram");
+    const fs::path root = temp.path();
     int out[2];
     ASSERT_EQ(pipe(out), 0);
     const pid_t child = fork();
@@ -250,7 +246,6 @@ TEST(WatchProgram, PrintsItsPortAndServesUntilTerminated)
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(readFile(root / "system.cfg").size(), 79u);
-    fs::remove_all(root);
 }
 
 TEST(WatchProgram, RefusesBadArguments)
