@@ -32,13 +32,8 @@ RL_EXPORT int LoadDevInfo(const char* path, RlDevInfo* info)
 {
     using namespace reeflink;
     unsigned char data[kDevInfoSize] = {};
-    {
-        FileHandle file = openFile(path, "rb");
-        if (!file)
-            return -1001;
-        if (readSome(file.get(), data, sizeof data) != kDevInfoSize)
-            return -1004;
-    }
+    if (const int result = readFirstBytes(path, data, sizeof data); result != 0)
+        return result;
     if (!info)
         return 0;
     copyText(info->first_text, data + 8, 12);

@@ -25,6 +25,16 @@ inline long readSome(FILE* file, void* buffer, size_t size)
     return std::ferror(file) ? -1 : static_cast<long>(got);
 }
 
+// Fills `buffer` with the first `size` bytes of the file at `path`: 0, -1001 when the file
+// cannot be opened, -1004 when it is shorter or cannot be read.
+inline int readFirstBytes(const char* path, void* buffer, size_t size)
+{
+    FileHandle file = openFile(path, "rb");
+    if (!file)
+        return -1001;
+    return readSome(file.get(), buffer, size) == static_cast<long>(size) ? 0 : -1004;
+}
+
 } // namespace reeflink
 
 #endif

@@ -11,10 +11,7 @@ RL_EXPORT int LoadSystemCfg(const char* path, unsigned char* record)
     if (!record)
         return -1004;
     std::memset(record, 0, RL_SYSTEM_CFG_SIZE);
-    FileHandle file = openFile(path, "rb");
-    if (!file)
-        return -1001;
-    return readSome(file.get(), record, RL_SYSTEM_CFG_SIZE) == RL_SYSTEM_CFG_SIZE ? 0 : -1004;
+    return readFirstBytes(path, record, RL_SYSTEM_CFG_SIZE);
 }
 
 RL_EXPORT int SaveSystemCfg(const unsigned char* record, const char* path)

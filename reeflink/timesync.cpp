@@ -8,13 +8,8 @@ RL_EXPORT int LoadTimesync(const char* path, RlTimeRecord* time, int32_t* time_d
 {
     using namespace reeflink;
     unsigned char data[CLOCKFIT_FILE_SIZE] = {};
-    {
-        FileHandle file = openFile(path, "rb");
-        if (!file)
-            return -1001;
-        if (readSome(file.get(), data, sizeof data) != CLOCKFIT_FILE_SIZE)
-            return -1004;
-    }
+    if (const int result = readFirstBytes(path, data, sizeof data); result != 0)
+        return result;
     unsigned char date[8] = {};
     unsigned char clock[4] = {};
     if (rez_clockfit(data, CLOCKFIT_FILE_SIZE, date, clock) == -1)
