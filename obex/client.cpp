@@ -137,10 +137,10 @@ Status Client::get_begin(const std::string& name)
     return s;
 }
 
-Status Client::send_get_request()
+Packet Client::transfer_request(std::uint8_t code) const
 {
     Packet request;
-    request.code = opcode::get | final_bit;
+    request.code = code;
     add_connection_id(request);
     if (!name_sent_) {
         Header name;
@@ -148,6 +148,12 @@ Status Client::send_get_request()
         name.bytes = name_;
         request.headers.push_back(std::move(name));
     }
+    return request;
+}
+
+Status Client::send_get_request()
+{
+    Packet request = transfer_request(opcode::get | final_bit);
     Packet response;
     if (const Status s = exchange(request, response); s != Status::ok)
         return s;
@@ -220,15 +226,7 @@ std::size_t Client::put_capacity() const
 Status Client::send_put_chunk(bool final_packet)
 {
     const std::size_t chunk = std::min(put_capacity(), buffer_.size());
-    Packet request;
-    request.code = final_packet ? (opcode::put | final_bit) : opcode::put;
-    add_connection_id(request);
-    if (!name_sent_) {
-        Header name;
-        name.id = header::name;
-        name.bytes = name_;
-        request.headers.push_back(std::move(name));
-    }
+    Packet request = transfer_request(final_packet ? (opcode::put | final_bit) : opcode::put);
     request.headers.push_back(make_bytes_header(final_packet ? header::end_of_body : header::body,
                                                 std::span(buffer_.data(), chunk)));
     Packet response;

@@ -62,6 +62,8 @@ private:
     void add_connection_id(Packet& packet) const;
     // Sends a request of `code` with no headers but the connection id; ok when the peer agrees.
     Status bare_request(std::uint8_t code);
+    // A request of `code` with the connection id and, until the peer has had it, the name.
+    Packet transfer_request(std::uint8_t code) const;
 
     std::unique_ptr<Stream> stream_;
     std::chrono::milliseconds timeout_;
