@@ -114,15 +114,15 @@ int play_wave_file(const char* path)
     if (const int rc = parse_wave(bytes.data(), bytes.size(), &format); rc != WaveOk)
         return rc;
 
-    pa_sample_spec spec{};
-    spec.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    spec.rate = format.sampleRate;
-    spec.channels = static_cast<uint8_t>(format.channels);
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = format.bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sampleFormat.rate = format.sampleRate;
+    sampleFormat.channels = static_cast<uint8_t>(format.channels);
     const PulseSimple* pulse = pulseSimple();
     if (!pulse)
         return WaveNoAudio;
     int error = 0;
-    pa_simple* stream = pulse->open(nullptr, "Kelpset", PA_STREAM_PLAYBACK, nullptr, "alarm sample", &spec,
+    pa_simple* stream = pulse->open(nullptr, "Kelpset", PA_STREAM_PLAYBACK, nullptr, "alarm sample", &sampleFormat,
                                     nullptr, nullptr, &error);
     if (!stream)
         return WaveNoAudio;
