@@ -1,5 +1,6 @@
 // TObexUnit through the real engine against the simulated watch on loopback.
 #include "session_env.h"
+#include "tests/support/FileBytes.h"
 #include "transfer/TObexUnit.h"
 #include "watchsim/SampleWatch.h"
 #include "watchsim/WatchHandler.h"
@@ -11,12 +12,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
-Bytes readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class LiveSessionTest : public ::testing::Test
 {
@@ -57,13 +52,13 @@ TEST_F(LiveSessionTest, ReceivesSendsAndDeletesOnTheWatch)
     ASSERT_EQ(unit.Connect(), 0);
 
     EXPECT_EQ(unit.GetFile((pc / "system.cfg").c_str(), "system.cfg", -1), 0);
-    EXPECT_EQ(readFile(pc / "system.cfg"), readFile(watch / "system.cfg"));
+    EXPECT_EQ(readFileBytes(pc / "system.cfg"), readFileBytes(watch / "system.cfg"));
     EXPECT_EQ(log.lines.last(), "79 byte");
     EXPECT_EQ(unit.GetFile((pc / "filelist.dat").c_str(), "/halcyon/pgm/filelist.dat", -1), 0);
-    EXPECT_EQ(readFile(pc / "filelist.dat"), store->FileList());
-    const Bytes daily = readFile(watch / "dailybmp.krx");
+    EXPECT_EQ(readFileBytes(pc / "filelist.dat"), store->FileList());
+    const Bytes daily = readFileBytes(watch / "dailybmp.krx");
     EXPECT_EQ(unit.GetFile((pc / "dailybmp.krx").c_str(), "dailybmp.krx", static_cast<int>(daily.size())), 0);
-    EXPECT_EQ(readFile(pc / "dailybmp.krx"), daily);
+    EXPECT_EQ(readFileBytes(pc / "dailybmp.krx"), daily);
     EXPECT_EQ(log.lines.last(), QString("%1/%1 byte").arg(daily.size()));
 
     EXPECT_EQ(unit.PutCommand("mmd0214.krx", "/halcyon/pgm/ffs_delete.cmd"), 0);
@@ -72,7 +67,7 @@ TEST_F(LiveSessionTest, ReceivesSendsAndDeletesOnTheWatch)
     world[16] = 2;
     ASSERT_TRUE(watchsim::WriteFileBytes(pc / "world.ini", world));
     EXPECT_EQ(unit.PutFile((pc / "world.ini").c_str(), "world.ini"), 0);
-    EXPECT_EQ(readFile(watch / "world.ini"), world);
+    EXPECT_EQ(readFileBytes(watch / "world.ini"), world);
 
     unit.Disconnect();
 }
@@ -98,7 +93,7 @@ TEST_F(LiveSessionTest, RefusalsOfTheWatchBecomeResultCodes)
         ASSERT_EQ(unit.Connect(), 0);
         EXPECT_EQ(unit.PutCommand("", "/halcyon/pgm/ffs_delete.cmd"), TObexUnit::kCloseFailed);
     }
-    EXPECT_EQ(readFile(base / "watch" / "system.cfg"), watchsim::SampleSettings());
+    EXPECT_EQ(readFileBytes(base / "watch" / "system.cfg"), watchsim::SampleSettings());
     // The watch still serves a new session after the refusals.
     TObexUnit unit(0, log);
     ASSERT_EQ(unit.Connect(), 0);

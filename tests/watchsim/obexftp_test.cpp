@@ -1,5 +1,6 @@
 // A foreign OBEX client against the simulated watch: Debian's obexftp fetches and sends files
 // over loopback. Its exit status says nothing, so the files are checked.
+#include "tests/support/FileBytes.h"
 #include "tests/support/TempDir.h"
 #include "watchsim/SampleWatch.h"
 #include "watchsim/WatchHandler.h"
@@ -13,12 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
-Bytes readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 TEST(ObexFtpPeer, GetsAndPutsFilesOnTheWatch)
 {
@@ -43,8 +38,8 @@ TEST(ObexFtpPeer, GetsAndPutsFilesOnTheWatch)
     [[maybe_unused]] const int getStatus = std::system(get.c_str());
     [[maybe_unused]] const int sendStatus = std::system(send.c_str());
 
-    EXPECT_EQ(readFile(local / "system.cfg"), readFile(root / "system.cfg"));
-    EXPECT_EQ(readFile(root / "mmd1111.krx"), picture);
+    EXPECT_EQ(readFileBytes(local / "system.cfg"), readFileBytes(root / "system.cfg"));
+    EXPECT_EQ(readFileBytes(root / "mmd1111.krx"), picture);
     server.reset();
 }
 

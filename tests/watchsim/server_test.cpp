@@ -2,6 +2,7 @@
 #include "clockfit/clockfit.h"
 #include "obex/client.h"
 #include "obex/transports.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/TempDir.h"
 #include "watchsim/SampleWatch.h"
 #include "watchsim/WatchHandler.h"
@@ -22,12 +23,6 @@ using obex::Status;
 
 // 2026-03-14 22:10:05 UTC, a Saturday.
 constexpr std::time_t kNow = 1773526205;
-
-Bytes readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 std::unique_ptr<obex::Client> connectTo(int port)
 {
@@ -128,7 +123,7 @@ TEST_F(WatchServerTest, ServesTheStoreAndTheGeneratedFiles)
     ASSERT_NE(client, nullptr);
     Bytes body;
     ASSERT_EQ(get(*client, "system.cfg", body), Status::ok);
-    EXPECT_EQ(body, readFile(root / "system.cfg"));
+    EXPECT_EQ(body, readFileBytes(root / "system.cfg"));
     ASSERT_EQ(get(*client, "/halcyon/pgm/filelist.dat", body), Status::ok);
     EXPECT_EQ(body, store->FileList());
     ASSERT_EQ(get(*client, "/watch/timesync.wsy", body), Status::ok);
@@ -151,10 +146,10 @@ TEST_F(WatchServerTest, StoresPutsAndRunsDeletionCommands)
     ASSERT_NE(client, nullptr);
     const Bytes settings(79, 0x81);
     EXPECT_EQ(put(*client, "system.cfg", settings), Status::ok);
-    EXPECT_EQ(readFile(root / "system.cfg"), settings);
+    EXPECT_EQ(readFileBytes(root / "system.cfg"), settings);
     const Bytes picture = watchsim::KrxFile(Bytes(48, 0x0F), 1);
     EXPECT_EQ(put(*client, "mmd0601.krx", picture), Status::ok);
-    EXPECT_EQ(readFile(root / "mmd0601.krx"), picture);
+    EXPECT_EQ(readFileBytes(root / "mmd0601.krx"), picture);
 
     ASSERT_TRUE(fs::exists(root / "mmd0214.krx"));
     EXPECT_EQ(put(*client, "/halcyon/pgm/ffs_delete.cmd", command("mmd0214.krx")), Status::ok);
@@ -177,7 +172,7 @@ TEST_F(WatchServerTest, StoresPutsAndRunsDeletionCommands)
         SCOPED_TRACE(r.name);
         EXPECT_EQ(put(*client, r.name, r.body), Status::refused);
     }
-    EXPECT_EQ(readFile(root / "system.cfg"), settings);
+    EXPECT_EQ(readFileBytes(root / "system.cfg"), settings);
     EXPECT_FALSE(fs::exists(root.parent_path() / "escape.krx"));
     EXPECT_EQ(client->disconnect(), Status::ok);
 }
@@ -245,7 +240,7 @@ TEST(WatchProgram, PrintsItsPortAndServesUntilTerminated)
     int status = 0;
     waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(readFile(root / "system.cfg").size(), 79u);
+    EXPECT_EQ(readFileBytes(root / "system.cfg").size(), 79u);
 }
 
 TEST(WatchProgram, RefusesBadArguments)

@@ -1,5 +1,6 @@
 // The watch's file store: names kept inside the folder, the generated file list, the deletion
 // command and the checked stores.
+#include "tests/support/FileBytes.h"
 #include "tests/support/TempDir.h"
 #include "watchsim/SampleWatch.h"
 #include "watchsim/WatchStore.h"
@@ -17,12 +18,6 @@ using Bytes = std::vector<uint8_t>;
 Bytes bytesOf(const std::string& text)
 {
     return Bytes(text.begin(), text.end());
-}
-
-Bytes readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 class StoreTest : public ::testing::Test
@@ -129,11 +124,11 @@ TEST_F(StoreTest, StoresOnlyWhatTheWatchAccepts)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(store.Write(c.name, c.body), c.expected);
     }
-    EXPECT_EQ(readFile(root / "system.cfg"), Bytes(79, 1));
-    EXPECT_EQ(readFile(root / "world.ini"), Bytes(544, 2));
+    EXPECT_EQ(readFileBytes(root / "system.cfg"), Bytes(79, 1));
+    EXPECT_EQ(readFileBytes(root / "world.ini"), Bytes(544, 2));
     EXPECT_FALSE(fs::exists(root / "mmd0102.krx"));
     EXPECT_FALSE(fs::exists(base / "outside" / "a.krx"));
-    EXPECT_EQ(readFile(base / "outside" / "secret.krx").size(), 76u);
+    EXPECT_EQ(readFileBytes(base / "outside" / "secret.krx").size(), 76u);
 }
 
 TEST_F(StoreTest, ReplacingAFileLeavesNoTemporaryBehind)
@@ -141,7 +136,7 @@ TEST_F(StoreTest, ReplacingAFileLeavesNoTemporaryBehind)
     WatchStore store(root);
     ASSERT_EQ(store.Write("system.cfg", Bytes(79, 1)), Outcome::ok);
     ASSERT_EQ(store.Write("system.cfg", Bytes(79, 2)), Outcome::ok);
-    EXPECT_EQ(readFile(root / "system.cfg"), Bytes(79, 2));
+    EXPECT_EQ(readFileBytes(root / "system.cfg"), Bytes(79, 2));
     for (const auto& item : fs::directory_iterator(root))
         EXPECT_NE(item.path().filename().string().front(), '.') << item.path();
 }
